@@ -1,0 +1,26 @@
+#pragma once
+// Decimal constants of the analysis that are single-precision values widened
+// to double: results agree with the published output to the last digit only
+// with these exact widened values.
+
+namespace torven::k {
+
+inline constexpr double kPiSingle = double(3.1416f);
+inline constexpr double kKipFactor = double(0.036f);
+inline constexpr double kGravity = double(9.81f);
+inline constexpr double k0_5292 = double(0.5292f);
+inline constexpr double k0_5659 = double(0.5659f);
+inline constexpr double k1_3 = double(1.3f);
+inline constexpr double k2_83 = double(2.83f);
+inline constexpr double k0_223 = double(0.223f);
+inline constexpr double k0_46 = double(0.46f);
+inline constexpr double k0_55 = double(0.55f);
+inline constexpr double k0_59 = double(0.59f);
+inline constexpr double k1_77 = double(1.77f);
+inline constexpr double k0_28 = double(0.28f);
+inline constexpr double k0_203 = double(0.203f);
+
+// The handshake value shared with the front-end.
+inline constexpr int kHandshake = 14;
+
+}  // namespace torven::k
