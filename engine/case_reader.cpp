@@ -53,7 +53,7 @@ void EngineRun::readCase() {
     readPYModifications();
     readEarthPressure();
     checkBeyondEnd();
-    readUserCurves();
+    loadCurves();
     readMomentEICurves();
 }
 
@@ -255,28 +255,6 @@ void EngineRun::readPYModifications() {
         row.yMultiplier = reader_->readReal("Y-MULTIPLIER");
         case_.pyMods.push_back(row);
     }
-}
-
-void EngineRun::readUserCurves() {
-    // Kept for the curve loading of the iteration.
-    for (int i = 0; i < case_.control.nPYCurves; ++i) {
-        ListReader& in = *reader_;
-        in.beginRecord();
-        UserCurve curve;
-        curve.station = in.readInt("P-Y CURVE STATION");
-        const int points = in.readInt("NO OF P-Y CURVE POINTS");
-        curve.pMultiplier = in.readReal("P-MULTIPLIER");
-        curve.yMultiplier = in.readReal("Y-MULTIPLIER");
-        for (int j = 0; j < points; ++j) {
-            in.beginRecord();
-            CurvePoint p;
-            p.y = in.readReal("P-Y CURVE DEFLECTION");
-            p.p = in.readReal("P-Y CURVE RESISTANCE");
-            curve.points.push_back(p);
-        }
-        case_.userCurves.push_back(std::move(curve));
-    }
-    if (case_.control.kpy == 2) generators.pyCurves(*this);
 }
 
 void EngineRun::readMomentEICurves() {

@@ -37,7 +37,7 @@ std::tm localNow() {
 
 }  // namespace
 
-EngineRun::EngineRun(std::string runFilePath) : runFilePath_(std::move(runFilePath)), clock(localNow) {}
+EngineRun::EngineRun(std::string runFilePath) : runFilePath_(std::move(runFilePath)) { clock = localNow; }
 
 int EngineRun::run() {
     if (!readRunFile() || !openFiles()) return 0;
@@ -115,7 +115,8 @@ void EngineRun::caseLoop() {
         for (;;) {
             startCase();
             readCase();
-            // The iteration and the tieback results come here.
+            iterate();
+            writeTiebackResults();
             reader_->beginRecord();
             longTermCode_ = reader_->readInt("END-OF-CASE CODE");
             if (longTermCode_ == case_.control.numStages) longTermCode_ = 0;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/case_data.h"
+#include "engine/curve_table.h"
 #include "engine/list_reader.h"
 #include "engine/plot_file.h"
 #include "engine/report.h"
@@ -82,7 +83,12 @@ private:
     void applySurchargesToUserTable();
     void applyEarthPressureLoads();
     void checkBeyondEnd();
-    void readUserCurves();
+    void loadCurves();
+    void readUserCurve(bool withGenerated, int& previousContd);
+    void readGeneratedCurves();
+    void iterate();
+    void writeResults(int iter, bool offCurves, const SolveCounts& counts);
+    void writeTiebackResults();
     void readMomentEICurves();
 
     void checkRangeStations(int fromStation, int toStation);
@@ -105,6 +111,7 @@ private:
     UnitLabels labels_;
     CaseData case_;
     WallModel wall_;
+    std::vector<PYCurve> curves_;
     // Results of the last completed solution, stations 0 .. N+1.
     std::vector<StationResult> lastResults_;
 };

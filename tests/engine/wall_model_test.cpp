@@ -375,6 +375,43 @@ TEST(WallModelClosedForm, AxialCompressionAmplifiesDeflection) {
     EXPECT_NEAR(errors[1] / errors[2], 4.0, 0.3);
 }
 
+TEST(WallModelClosedForm, PrescribedMotionWithoutLoadIsRigid) {
+    // Consistent restraints on an unloaded beam move it as a straight line,
+    // so every slope and closing equation must carry its value exactly.
+    constexpr int n = 20;
+    const double h = 0.5, length = n * h, theta = 0.004;
+    struct Rest {
+        int restraintCase, station;
+        double deflection, slope;
+    };
+    struct Case {
+        const char* name;
+        std::vector<Rest> rows;
+        double w0;  // deflection at the top
+    };
+    const std::vector<Case> cases = {
+        {"clamp at the tip with a rotation", {{3, n, 0.02, theta}}, 0.02 - theta * length},
+        {"pin at the top, slope at the tip", {{1, 0, 0.01, 0.0}, {2, n, 0.0, theta}}, 0.01},
+        {"slope at the top, then a held station", {{2, 0, 0.0, theta}, {1, 5, 0.01, 0.0}}, 0.01 - theta * 5 * h},
+        {"two clamps in line", {{3, 0, 0.01, theta}, {3, n, 0.01 + theta * length, theta}}, 0.01},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WallModel wall;
+        wall.reset(n, h);
+        distribute(wall, {{0, n, 0, eiOnly(1000.0)}});
+        for (const Rest& r : c.rows) wall.addRestraint(r.restraintCase, r.station, r.deflection, r.slope);
+        solveWithoutSoil(wall);
+        const auto res = wall.stationResults();
+        for (int s = -1; s <= n + 1; ++s) {
+            const StationResult& r = res[s + 1];
+            EXPECT_NEAR(r.deflection, c.w0 + theta * s * h, 1e-13) << s;
+            EXPECT_NEAR(r.slope, theta, 1e-12) << s;
+            EXPECT_NEAR(r.moment, 0.0, 1e-9) << s;
+        }
+    }
+}
+
 // ---------------------------------------------------------------- solve counts
 
 TEST(WallModelSolve, CountsWallStationsOnly) {
