@@ -90,9 +90,14 @@ struct CaseData {
     SoilRecord soil;
     std::vector<PressureRow> pressure;  // the earth-pressure table in use
     std::vector<UserCurve> userCurves;
-    // Depths of the first and last single-station row of the spring/tieback table.
-    double supportDepthFirst = 0.0;
-    double supportDepthLast = 0.0;
+};
+
+// Depths of the first and last single-station rows of the spring and tieback
+// table, for the trapezoidal pressure diagram; a row over several stations
+// leaves the earlier value, so these live for the whole run.
+struct SupportDepths {
+    double first = 0.0;
+    double last = 0.0;
 };
 
 }  // namespace torven

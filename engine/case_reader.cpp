@@ -232,6 +232,11 @@ void EngineRun::readStiffnessAndLoads() {
                           ": UNBONDED LENGTH AND SPACING MUST NOT BE ZERO");
             }
             convertTieback(tie, case_.control.units, h, case_.wall.widthActive);
+            // An anchor acts on the wall itself, never on the fictitious stations.
+            if (tie.station < 0 || tie.station > wall_.n()) {
+                r.emptyLines(2);
+                checkStop(kNotInOrder);
+            }
             from = to = tie.station;
             v.s = tie.spring;
             v.q = tie.load;
@@ -239,8 +244,8 @@ void EngineRun::readStiffnessAndLoads() {
         }
         if (from == to) {
             const double depth = from * h;
-            if (i == 0) case_.supportDepthFirst = depth;
-            if (i == rows - 1) case_.supportDepthLast = depth;
+            if (i == 0) supportDepths_.first = depth;
+            if (i == rows - 1) supportDepths_.last = depth;
         }
         distribute(springs, from, to, contd, v, v);
     }

@@ -24,15 +24,16 @@ void EngineRun::loadCurves() {
     if (c.nPYCurves > 0) {
         report_->sectionBox("     INPUTTED  SOIL RESISTANCE (P-Y) CURVES");
         if (c.nPYCurves > kMaxCurves) checkStop("     TOO MUCH DATA FOR AVAILABLE STORAGE");
-        if (!generated) plot_->writeCurveCount(c.units, c.nPYCurves);
+        if (!generated) plot_->beginCurveBlock(c.units, c.nPYCurves);
         int previousContd = 0;
         for (int i = 0; i < c.nPYCurves; ++i) readUserCurve(generated, previousContd);
     }
     if (generated) {
         readGeneratedCurves();
     } else if (c.nPYCurves == 0) {
-        plot_->writeCurveCount(c.units, 0);
+        plot_->beginCurveBlock(c.units, 0);
     }
+    plot_->endCurveBlock();
 }
 
 void EngineRun::readUserCurve(bool withGenerated, int& previousContd) {
@@ -115,7 +116,7 @@ void EngineRun::readGeneratedCurves() {
             report_->emptyLines(2);
             checkStop("     ERROR -- " + std::string(kCurveFile) + " HOLDS FEWER CURVES THAN THE USER CURVES");
         }
-        plot_->writeCurveCount(c.units, count);
+        plot_->beginCurveBlock(c.units, count);
         const bool userFirst = c.nPYCurves > 0;
         for (int i = 0; i < count; ++i) {
             in.beginRecord();

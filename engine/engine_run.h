@@ -51,6 +51,7 @@ public:
 
     // State of the current case, for the generators and the tests.
     CaseData& currentCase() { return case_; }
+    const SupportDepths& supportDepths() const { return supportDepths_; }
     WallModel& wall() { return wall_; }
     Report& report() { return *report_; }
     PlotFile& plot() { return *plot_; }
@@ -110,6 +111,7 @@ private:
     std::string projectTitle_;
     UnitLabels labels_;
     CaseData case_;
+    SupportDepths supportDepths_;
     WallModel wall_;
     std::vector<PYCurve> curves_;
     // Results of the last completed solution, stations 0 .. N+1.

@@ -24,7 +24,9 @@ int ExitStatusFor(const run::EngineRunResult& run, const std::optional<run::Repo
         case run::RunStatus::Ok:
             break;
     }
-    if (!report || !report->endOfAnalysis) return kExitAnalysisProblem;
+    if (!report || !report->endOfAnalysis || !report->errorsBeforeFirstCase.empty()) {
+        return kExitAnalysisProblem;
+    }
     const bool anyProblem = std::any_of(report->cases.begin(), report->cases.end(), CaseHasProblem);
     return anyProblem ? kExitAnalysisProblem : kExitOk;
 }

@@ -31,6 +31,9 @@ void PrintResults(std::ostream& out, const run::IterationOutcome& results) {
 
 void PrintReport(std::ostream& out, const run::ReportSummary& report) {
     out << kIndent << "cases run: " << report.cases.size() << '\n';
+    for (const std::string& error : report.errorsBeforeFirstCase) {
+        out << kIndent << error << '\n';
+    }
     for (std::size_t i = 0; i < report.cases.size(); ++i) {
         const run::CaseSummary& c = report.cases[i];
         out << kIndent << "case " << i + 1 << ": ";

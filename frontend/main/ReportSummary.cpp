@@ -134,6 +134,8 @@ public:
             summary_.endOfAnalysis = true;
         } else if (!summary_.cases.empty()) {
             TakeCaseLine(line, summary_.cases.back());
+        } else if (IsErrorMessage(line)) {
+            summary_.errorsBeforeFirstCase.emplace_back(Trim(line));
         }
     }
 

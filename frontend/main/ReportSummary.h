@@ -40,6 +40,8 @@ struct CaseSummary {
 
 struct ReportSummary {
     std::vector<CaseSummary> cases;
+    // A case whose first records cannot be read fails before its header.
+    std::vector<std::string> errorsBeforeFirstCase;
     bool endOfAnalysis = false;
 };
 

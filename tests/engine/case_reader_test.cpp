@@ -116,7 +116,11 @@ TEST_F(CaseReader, RefusedRows) {
     add("load above the arrays", [](CaseBuilder& b) { b.loads = {"1\t-5\t0\t100\t0\t0"}; }, notInOrder);
     add("spring 12 to 11", [](CaseBuilder& b) { b.springs = {"12\t11\t1\t100\t0"}; }, notInOrder);
     add("tieback far below the wall", [](CaseBuilder& b) { b.tiebacks = {"500\t1\t29E6\t20\t15\t8\t1000"}; },
-        beyondEnd);
+        notInOrder);
+    add("tieback just below the tip", [](CaseBuilder& b) { b.tiebacks = {"20.5\t1\t29E6\t20\t15\t8\t1000"}; },
+        notInOrder);
+    add("tieback above the top", [](CaseBuilder& b) { b.tiebacks = {"-0.5\t1\t29E6\t20\t15\t8\t1000"}; },
+        notInOrder);
     add("M-EI curve beyond the arrays", [](CaseBuilder& b) {
         b.nMEI = 1;
         b.meiLines = {"0\t99\t2", "0\t1E9", "1E6\t1E9"};

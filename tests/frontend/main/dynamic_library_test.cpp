@@ -1,5 +1,6 @@
 #include "frontend/main/TDynamicLibrary.h"
 
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -40,6 +41,20 @@ TEST(TDynamicLibrary, FindsBothEntryNamesAndAnswersNullForOthers) {
     library.Unload();
     EXPECT_FALSE(library.IsLoaded());
     EXPECT_THROW(library.ProcAddress("_ITORVEN"), EDLLNotOpenError);
+}
+
+// The engine keeps its state in module-level tables; a runner that analyses
+// several files relies on unloading to start each run from zero.
+TEST(TDynamicLibrary, EngineLeavesTheProcessWhenUnloaded) {
+    const std::string engine = std::string(TORVEN_BIN_DIR) + "/Torven2015_DLL.so";
+    {
+        TDynamicLibrary library;
+        library.Load(engine);
+        ASSERT_NE(library.ProcAddress("_ITORVEN"), nullptr);
+    }
+    void* stillThere = dlopen(engine.c_str(), RTLD_NOW | RTLD_NOLOAD);
+    EXPECT_EQ(stillThere, nullptr) << "the engine stays mapped after dlclose";
+    if (stillThere != nullptr) dlclose(stillThere);
 }
 
 }  // namespace

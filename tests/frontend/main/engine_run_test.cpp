@@ -6,6 +6,7 @@
 #include <string>
 
 #include "frontend/main/RunFile.h"
+#include "frontend/main/ScopedCurrentDirectory.h"
 #include "temp_dir.h"
 
 namespace torven::run {
@@ -19,6 +20,8 @@ class EngineRunTest : public ::testing::Test {
 protected:
     test::TempDir data;
     test::TempDir elsewhere;
+    // Declared last: back in the starting directory before the others go.
+    ScopedCurrentDirectory restore{fs::current_path()};
 };
 
 TEST_F(EngineRunTest, EngineRunsInTheDataDirectoryWhichIsLeftClean) {

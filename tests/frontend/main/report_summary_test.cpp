@@ -54,7 +54,10 @@ struct ReportCase {
     std::string report;
     bool endOfAnalysis;
     std::vector<ExpectedCase> cases;
+    std::vector<std::string> errorsBeforeFirstCase = {};
 };
+
+void PrintTo(const ReportCase& c, std::ostream* out) { *out << c.name; }
 
 std::string AtDepth(const std::optional<Extreme>& extreme) {
     return extreme ? extreme->value.text + "@" + extreme->depth.text : "none";
@@ -101,6 +104,9 @@ const std::vector<ReportCase>& ReportCases() {
           {{"ERROR STOP -- STATIONS NOT IN ORDER", "ERROR -- NON-ZERO TABLE 4 DATA BEYOND END",
             "INPUT ERROR -- SOIL TYPE"},
            std::nullopt}}},
+        {"ErrorBeforeAnyCaseHeader",
+         "\n\n     INPUT ERROR -- END OF FILE AT LINE 2 WHILE READING UNITS\n" + kEnd, true, {},
+         {"INPUT ERROR -- END OF FILE AT LINE 2 WHILE READING UNITS"}},
         {"EmptyReport", "", false, {}},
     };
     return cases;
@@ -114,6 +120,7 @@ TEST_P(ReportSummaryTest, Scans) {
     const ReportSummary summary = ScanReport(in);
 
     EXPECT_EQ(summary.endOfAnalysis, expected.endOfAnalysis);
+    EXPECT_EQ(summary.errorsBeforeFirstCase, expected.errorsBeforeFirstCase);
     ASSERT_EQ(summary.cases.size(), expected.cases.size());
     for (std::size_t i = 0; i < expected.cases.size(); ++i) {
         SCOPED_TRACE("case " + std::to_string(i + 1));

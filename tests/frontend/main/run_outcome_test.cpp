@@ -40,6 +40,9 @@ TEST(ExitStatus, FollowsTheRunAndTheReport) {
          Report(kBanner + kClosed + kBanner + "     RESULTS -- ITERATION100\n" +
                 "     ***** SOLUTION NOT CLOSED WITHIN SPECIFIED'TOLERANCE *****\n" + kEnd),
          kExitAnalysisProblem},
+        {"error before any case", RunStatus::Ok,
+         Report("     INPUT ERROR -- END OF FILE AT LINE 2 WHILE READING UNITS\n" + kEnd),
+         kExitAnalysisProblem},
         {"no end line", RunStatus::Ok, Report(kBanner + kClosed), kExitAnalysisProblem},
         {"no report", RunStatus::Ok, std::nullopt, kExitAnalysisProblem},
         {"unreadable data", RunStatus::DataFileUnreadable, std::nullopt, kExitFileProblem},

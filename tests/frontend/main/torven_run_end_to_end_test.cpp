@@ -18,12 +18,18 @@ namespace fs = std::filesystem;
 
 const fs::path kRunner = fs::path(TORVEN_BIN_DIR) / "torven-run";
 
-std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
+std::string Quoted(const fs::path& path) {
+    std::string quoted = "'";
+    quoted += path.string();
+    quoted += "'";
+    return quoted;
+}
 
 // Exit status of the runner; its output goes to a file in dir.
 int RunRunner(const fs::path& runner, const std::string& args, const torven::test::TempDir& dir) {
-    const std::string command =
-        Quoted(runner) + " " + args + " >" + Quoted(dir.path() / "out.txt") + " 2>&1";
+    std::string command = Quoted(runner);
+    command += " " + args;
+    command += " >" + Quoted(dir.path() / "out.txt") + " 2>&1";
     const int raw = std::system(command.c_str());
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
