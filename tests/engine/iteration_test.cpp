@@ -6,6 +6,7 @@
 #include "engine/tieback.h"
 #include "tests/engine/case_builder.h"
 #include "tests/engine/engine_fixture.h"
+#include "tests/engine/plot_reader.h"
 
 namespace torven::test {
 namespace {
@@ -181,6 +182,34 @@ TEST_F(Iteration, GeneratedCurvesAreMirroredAndInterpolated) {
     EXPECT_EQ(ys[16], 0.0);
     EXPECT_EQ(ys.back(), 16.0);
     EXPECT_EQ(ps.back(), -160.0);
+}
+
+TEST_F(Iteration, UserCurvesComeFirstWhenCurvesAreAlsoGenerated) {
+    CaseBuilder b;
+    b.kpy = 2;
+    b.kep = 0;
+    b.soil = {"120 12 12 0 0 1 1 0", "0 0 0 0 0 0", "0", "0"};
+    b.nPYCurves = 1;
+    b.curveLines = {"15 3 0.5 2", "-1\t10", "0\t0", "1\t-10"};
+    EngineRun engine;
+    engine.generators.pyCurves = [](EngineRun&) {
+        std::ofstream out("SOILDATA");
+        out << "2\n15 3\n1 5 -2\n2 0 0\n3 -5 2\n";
+        out << "132 17\n";
+        for (int side = 0; side < 2; ++side)
+            for (int i = 0; i < 17; ++i) out << i + 1 << " " << 10.0 * i << " " << i * 1.0 << "\n";
+    };
+    const std::string report = run(b.str(), &engine);
+    EXPECT_TRUE(contains(report, "           15  0          0.500E+00     0.200E+01            3")) << report;
+    const std::vector<PlotBlock> blocks = readPlotBlocks(plot());
+    ASSERT_EQ(blocks.size(), 1u);
+    ASSERT_EQ(blocks[0].curves.size(), 2u);
+    EXPECT_EQ(blocks[0].curves[0].depth, 90.0);
+    ASSERT_EQ(blocks[0].curves[0].points.size(), 3u);
+    EXPECT_EQ(blocks[0].curves[0].points[0][0], -1.0) << "the entered points, without multipliers";
+    EXPECT_EQ(blocks[0].curves[0].points[0][1], 10.0);
+    EXPECT_EQ(blocks[0].curves[1].depth, 132.0);
+    EXPECT_EQ(blocks[0].curves[1].points.size(), 33u);
 }
 
 TEST_F(Iteration, TiebackResultsAtAWallThatDoesNotMove) {
