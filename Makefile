@@ -5,7 +5,11 @@ JOBS ?= 2
 EXAMPLE ?= examples/anchored-wall.tv5d
 RUN_DIR := $(BUILD_DIR)/example-run
 
-.PHONY: build test run clean deps
+.PHONY: build test run clean deps check-sanitize
+
+SAN_DIR ?= build-sanitize
+# Executions per fuzz target in the bounded run of check-sanitize.
+FUZZ_RUNS ?= 20000
 
 build: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
@@ -26,5 +30,16 @@ run: build
 	cp "$$example" $(RUN_DIR)/; \
 	$(BUILD_DIR)/bin/torven-run "$(RUN_DIR)/$$(basename "$$example")"
 
+# The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then a short seeded run of every fuzz target.
+check-sanitize:
+	./scripts/install-deps.sh --sanitize
+	CC=clang CXX=clang++ cmake -S . -B $(SAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DTORVEN_SANITIZE=ON -DTORVEN_FUZZ=ON -DTORVEN_BUILD_BENCHMARKS=OFF
+	cmake --build $(SAN_DIR) -j$(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --test-dir $(SAN_DIR) --output-on-failure -j$(JOBS)
+	./scripts/fuzz-smoke.sh $(SAN_DIR) $(FUZZ_RUNS)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SAN_DIR)

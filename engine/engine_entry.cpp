@@ -6,8 +6,13 @@ extern "C" {
 
 __attribute__((visibility("default"))) int ITORVEN(int handshake) {
     if (handshake != torven::k::kHandshake) return 1;
-    torven::EngineRun run;
-    return run.run();
+    try {
+        torven::EngineRun run;
+        return run.run();
+    } catch (...) {
+        // A failure of the engine must never end the caller's process.
+        return 0;
+    }
 }
 
 // Same entry under the decorated name that callers look up.

@@ -47,6 +47,9 @@ int EngineRun::run() {
         caseLoop();
     } catch (const FatalStop&) {
         // The report and the scratch files keep what was written.
+    } catch (const std::exception& e) {
+        // Nothing may escape into the caller's process; say what happened.
+        reportFile_ << "\n\n     ERROR -- THE ANALYSIS STOPPED: " << e.what() << '\n';
     }
     reportFile_.close();
     input_.close();

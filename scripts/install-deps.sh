@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
 # Installs the build and test tools on Debian 12, only those that are missing.
+# Usage: install-deps.sh [--sanitize]
 set -euo pipefail
 
 packages=(build-essential cmake make libgtest-dev libgmock-dev libbenchmark-dev)
+# --sanitize: the compiler and runtimes of the sanitizer and fuzzing build.
+if [ "${1:-}" = "--sanitize" ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
