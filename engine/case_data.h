@@ -84,6 +84,7 @@ struct CaseData {
     std::string title;  // 80 characters, blank-padded
     ControlRecord control;
     WallRecord wall;
+    int nSpring = 0;  // rows of R7
     std::vector<Tieback> tiebacks;
     std::vector<PYModRow> pyMods;
     bool hasSoilRecord = false;

@@ -205,6 +205,7 @@ void EngineRun::readStiffnessAndLoads() {
 
     in.beginRecord();
     const int nSpring = in.readInt("NO OF SPRINGS");
+    case_.nSpring = nSpring;
     RangeDistributor springs(wall_);
     const int rows = nSpring + case_.control.nTieback;
     for (int i = 0; i < rows; ++i) {

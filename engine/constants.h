@@ -19,6 +19,13 @@ inline constexpr double k0_59 = double(0.59f);
 inline constexpr double k1_77 = double(1.77f);
 inline constexpr double k0_28 = double(0.28f);
 inline constexpr double k0_203 = double(0.203f);
+inline constexpr double k0_16 = double(0.16f);
+inline constexpr double k0_4 = double(0.4f);
+inline constexpr double k1_273 = double(1.273f);    // 4 / pi in the layer resultants
+inline constexpr double k0_6366 = double(0.6366f);  // 2 / pi in the layer resultants
+inline constexpr double kDegreesPerRadian = double(57.2958f);
+inline constexpr double k0_1 = double(0.1f);
+inline constexpr double k0_01 = double(0.01f);
 
 // The handshake value shared with the front-end.
 inline constexpr int kHandshake = 14;

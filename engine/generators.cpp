@@ -1,18 +1,13 @@
 // The soil generators a run uses unless a caller puts others in their place.
 #include "engine/engine_run.h"
+#include "engine/soil/earth_pressure.h"
 
 namespace torven {
 
 Generators defaultGenerators() {
     Generators g;
-    g.earthPressure = [](EngineRun& run) {
-        run.report().emptyLines(2);
-        run.checkStop("     ERROR -- GENERATED EARTH PRESSURE IS NOT AVAILABLE IN THIS VERSION");
-    };
-    g.surchargePressureAt = [](EngineRun& run, double) -> double {
-        run.report().emptyLines(2);
-        run.checkStop("     ERROR -- SURCHARGE PRESSURES ARE NOT AVAILABLE IN THIS VERSION");
-    };
+    g.earthPressure = [](EngineRun& run) { soil::generateEarthPressure(run); };
+    g.surchargePressureAt = [](EngineRun& run, double depth) { return soil::casePressureFromSurcharges(run, depth); };
     g.pyCurves = [](EngineRun& run) {
         run.report().emptyLines(2);
         run.checkStop("     ERROR -- GENERATED P-Y CURVES ARE NOT AVAILABLE IN THIS VERSION");

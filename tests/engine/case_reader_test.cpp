@@ -238,14 +238,5 @@ TEST_F(CaseReader, GenerateFlagReflectsTheCurrentCaseOnly) {
     EXPECT_LT(one, zero);
 }
 
-TEST_F(CaseReader, MissingGeneratorStopsWithAMessage) {
-    CaseBuilder b;
-    b.kep = 2;
-    b.soil = {"120 12 24 0 0 1 1 0", "0 0 0 0 0 0", "0", "0"};
-    const std::string report = run(b.str());
-    EXPECT_TRUE(contains(report, "     ERROR -- GENERATED EARTH PRESSURE IS NOT AVAILABLE IN THIS VERSION"));
-    EXPECT_TRUE(report.ends_with("     END OF ANALYSIS\n"));
-}
-
 }  // namespace
 }  // namespace torven::test
