@@ -17,6 +17,8 @@ constexpr std::string_view kTooMuchData = "     TOO MUCH DATA FOR AVAILABLE STOR
 // "STATIONS NOT IN ORDER" and "NON-ZERO TABLE 4 DATA BEYOND END" carry this prefix too.
 constexpr std::string_view kErrorPrefix = "     ERROR";
 constexpr std::string_view kInputErrorPrefix = "     INPUT ERROR";
+// A stop of the soil generators, which ends the run at once.
+constexpr std::string_view kFatalErrorPrefix = "     FATAL ERROR";
 constexpr std::string_view kResults = "     RESULTS -- ITERATION";
 constexpr std::string_view kOffCurves = "     ***** DEFLECTION OFF Q - W CURVES *****";
 constexpr std::string_view kExceeded = "     ***** MAX ALLOWABLE DEFLECTION EXCEEDED AT ***";
@@ -112,8 +114,8 @@ bool StartsWith(std::string_view line, std::string_view prefix) {
 }
 
 bool IsErrorMessage(std::string_view line) {
-    return line == kTooMuchData || StartsWith(line, kErrorPrefix) ||
-           StartsWith(line, kInputErrorPrefix);
+    return line == kTooMuchData || StartsWith(line, kErrorPrefix) || StartsWith(line, kInputErrorPrefix) ||
+           StartsWith(line, kFatalErrorPrefix);
 }
 
 class Scanner {

@@ -107,6 +107,10 @@ const std::vector<ReportCase>& ReportCases() {
         {"ErrorBeforeAnyCaseHeader",
          "\n\n     INPUT ERROR -- END OF FILE AT LINE 2 WHILE READING UNITS\n" + kEnd, true, {},
          {"INPUT ERROR -- END OF FILE AT LINE 2 WHILE READING UNITS"}},
+        {"FatalStopOfTheSoilGeneratorsEndsWithoutEndLine",
+         kBanner + "     FATAL ERROR -- THE SOIL LAYERS END AT DEPTH 0.100E+03, NOT BELOW THE DREDGE LINE\n",
+         false,
+         {{{"FATAL ERROR -- THE SOIL LAYERS END AT DEPTH 0.100E+03, NOT BELOW THE DREDGE LINE"}, std::nullopt}}},
         {"EmptyReport", "", false, {}},
     };
     return cases;
