@@ -149,6 +149,16 @@ TEST_F(CaseReader, AxialLoadEchoedAsEnteredStoredNegative) {
     EXPECT_EQ(engine.wall().P[WallModel::index(5)], -100.0);
 }
 
+TEST_F(CaseReader, SpringAndTiebackRowsEchoAsSingleTableRows) {
+    CaseBuilder b;
+    b.springs = {"20\t30\t1\t500\t2000"};
+    // 5 ft at h = 6 in is station 10; spring 12*1*29E6/(240*96), load -(12/96)*8000.
+    b.tiebacks = {"5\t1\t29000000\t20\t0\t8\t8000"};
+    const std::string report = run(b.str());
+    EXPECT_TRUE(contains(report, "       20  30  0  0.290E+08 0.000E+00 0.500E+03 0.000E+00 0.200E+04 0.000E+00"));
+    EXPECT_TRUE(contains(report, "       10  10  0  0.290E+08-0.100E+04 0.151E+05 0.000E+00 0.000E+00 0.000E+00"));
+}
+
 TEST_F(CaseReader, InterpolatedRowsEchoTheirOpeningAndClosingStations) {
     CaseBuilder b;
     b.stiffness = {"0\t0\t2\t1E6", "5\t10\t1\t2E6", "10\t40\t1\t3E6"};
