@@ -19,10 +19,6 @@ std::vector<std::string> linesFrom(const std::string& report, const std::string&
     return std::vector<std::string>(lines.begin() + start, lines.begin() + std::min(lines.size(), start + count));
 }
 
-bool contains(const std::string& report, const std::string& line) {
-    return report.find("\n" + line + "\n") != std::string::npos;
-}
-
 TEST_F(CaseReader, EchoOfControlWallStiffnessLoadsAndPressure) {
     const std::string report = run(CaseBuilder{}.str());
     const std::string stars = "      " + std::string(50, '*');

@@ -30,6 +30,11 @@ inline std::vector<std::string> splitLines(const std::string& text) {
     return lines;
 }
 
+// True when `text` holds `line` as a whole line (not the first one).
+inline bool contains(const std::string& text, const std::string& line) {
+    return text.find("\n" + line + "\n") != std::string::npos;
+}
+
 class EngineFixture : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -13,10 +13,6 @@ namespace {
 
 using Iteration = EngineFixture;
 
-bool contains(const std::string& text, const std::string& line) {
-    return text.find("\n" + line + "\n") != std::string::npos;
-}
-
 std::string monitor(const std::filesystem::path& dir) { return readFile(dir / "wall.tv5r"); }
 
 // A straight p-y curve p = -k y through the origin, from -2 to 2.
