@@ -90,6 +90,7 @@ struct CaseData {
     bool hasSoilRecord = false;
     SoilRecord soil;
     std::vector<PressureRow> pressure;  // the earth-pressure table in use
+    double sigmaVDredge = 0.0;          // effective vertical stress at the dredge line; 0 without generated earth pressure
     std::vector<UserCurve> userCurves;
 };
 

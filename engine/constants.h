@@ -27,6 +27,22 @@ inline constexpr double kDegreesPerRadian = double(57.2958f);
 inline constexpr double k0_1 = double(0.1f);
 inline constexpr double k0_01 = double(0.01f);
 
+// p-y curve generation.
+inline constexpr double k0_6 = double(0.6f);
+inline constexpr double k1_1 = double(1.1f);
+inline constexpr double k3_1 = double(3.1f);
+inline constexpr double k1_2 = double(1.2f);
+inline constexpr double k1_05 = double(1.05f);
+inline constexpr double k1_15 = double(1.15f);
+inline constexpr double k0_055 = double(0.055f);
+inline constexpr double k0_411 = double(0.411f);
+inline constexpr double k1_225 = double(1.225f);
+inline constexpr double k0_88 = double(0.88f);
+inline constexpr double k1_4 = double(1.4f);
+inline constexpr double k5_2 = double(5.2f);
+inline constexpr double k0_0004 = double(0.0004f);
+inline constexpr double k0_1745333 = double(0.1745333f);  // 10 degrees of wall friction
+
 // The handshake value shared with the front-end.
 inline constexpr int kHandshake = 14;
 

@@ -1,5 +1,6 @@
 // The soil generators a run uses unless a caller puts others in their place.
 #include "engine/engine_run.h"
+#include "engine/py/py_curves.h"
 #include "engine/soil/earth_pressure.h"
 
 namespace torven {
@@ -8,10 +9,7 @@ Generators defaultGenerators() {
     Generators g;
     g.earthPressure = [](EngineRun& run) { soil::generateEarthPressure(run); };
     g.surchargePressureAt = [](EngineRun& run, double depth) { return soil::casePressureFromSurcharges(run, depth); };
-    g.pyCurves = [](EngineRun& run) {
-        run.report().emptyLines(2);
-        run.checkStop("     ERROR -- GENERATED P-Y CURVES ARE NOT AVAILABLE IN THIS VERSION");
-    };
+    g.pyCurves = [](EngineRun& run) { py::generatePYCurves(run); };
     return g;
 }
 

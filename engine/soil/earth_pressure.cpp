@@ -69,6 +69,7 @@ void generateEarthPressure(EngineRun& run) {
     echoSoilInformation(report, profile, units, w.freeHeight);
 
     computeVerticalStress(profile, soil.uniformSurcharge, w.waterDepthBackfill, gammaWater);
+    c.sigmaVDredge = profile.sigmaVDredge;
     writeOverburdenStress(report, profile, run.labels());
     const std::vector<Coefficients> coefficients =
         computeCoefficients(profile, w.backfillSlope, w.freeHeight, report, run.monitor());

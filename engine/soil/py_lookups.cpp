@@ -41,6 +41,13 @@ double valueAt(const std::vector<StrengthPoint>& p, int j, double x, double Stre
     return b.*field;
 }
 
+// The mean at a layer boundary; beyond the last point its value.
+double meanOrLast(const std::vector<StrengthPoint>& p, double x, double StrengthPoint::*field) {
+    const int j = pointAtOrBelow(p, x);
+    if (j < 0) return p.back().*field;
+    return valueAt(p, j, x, field, AtBoundary::Mean);
+}
+
 }  // namespace
 
 void PYProfile::beyondStrengthCurve(double x, const char* beyond, const char* curve) const {
@@ -65,11 +72,9 @@ double PYProfile::phiAt(double x) const {
     return valueAt(strength_, j, x, &StrengthPoint::phi, AtBoundary::Mean);
 }
 
-double PYProfile::eps50At(double x) const {
-    const int j = pointAtOrBelow(strength_, x);
-    if (j < 0) return strength_.back().eps50;
-    return valueAt(strength_, j, x, &StrengthPoint::eps50, AtBoundary::Mean);
-}
+double PYProfile::eps50At(double x) const { return meanOrLast(strength_, x, &StrengthPoint::eps50); }
+
+double PYProfile::sixthAt(double x) const { return meanOrLast(strength_, x, &StrengthPoint::sixth); }
 
 double PYProfile::strengthAvg(int layer, double x) const {
     const StrengthPoint& top = strength_[2 * layer];

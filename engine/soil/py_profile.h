@@ -65,6 +65,8 @@ public:
     double strengthAt(double x) const;
     double phiAt(double x) const;
     double eps50At(double x) const;
+    // Position 6 (RQD for weak rock), looked up like eps50At.
+    double sixthAt(double x) const;
     // Mean strength of `layer` (0-based) from its top to X; beyond the end of
     // the distribution a warning in the report, and the run goes on.
     double strengthAvg(int layer, double x) const;
