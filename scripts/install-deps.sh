@@ -3,7 +3,7 @@
 # Usage: install-deps.sh [--sanitize]
 set -euo pipefail
 
-packages=(build-essential cmake make libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(build-essential cmake make libgtest-dev libgmock-dev libbenchmark-dev locales)
 # --sanitize: the compiler and runtimes of the sanitizer and fuzzing build.
 if [ "${1:-}" = "--sanitize" ]; then
   packages+=(clang libclang-rt-14-dev)
@@ -16,15 +16,19 @@ for package in "${packages[@]}"; do
   fi
 done
 
-if [ "${#missing[@]}" -eq 0 ]; then
-  exit 0
-fi
-
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
   sudo=(sudo)
 fi
 
-echo "Installing: ${missing[*]}"
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+if [ "${#missing[@]}" -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# A decimal-comma locale, so the tests can show that files are still written with points.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  echo "Generating the de_DE.UTF-8 locale"
+  "${sudo[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "de_DE.UTF-8 not available; the comma-locale tests will be skipped"
+fi
