@@ -18,7 +18,8 @@ void EngineRun::readEarthPressure() {
     const bool soilRecord = c.kep >= 2 || c.kpy == 2;
     if (c.kep == 1) readUserPressureTable();
     if (soilRecord) readSoilRecord();
-    if (c.kep == 0) {
+    // Codes below 0 are no earth pressure, as 0 is.
+    if (c.kep <= 0) {
         plot_->writePressureBlock({});
         return;
     }
@@ -141,7 +142,7 @@ void EngineRun::readGeneratedPressureTable() {
 
     report_->depthPressureHeader(labels_);
     const int n = static_cast<int>(rows.size());
-    const int stride = n > kStrideThreshold ? (case_.control.units == 1 ? 6 : 4) : 1;
+    const int stride = n > kStrideThreshold ? (case_.control.units == 2 ? 4 : 6) : 1;
     std::vector<PressureRow> echoed;
     for (int i = 0; i < n; ++i) {
         if (i % stride == 0 || i == n - 1) {

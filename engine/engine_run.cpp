@@ -75,7 +75,7 @@ bool EngineRun::readRunFile() {
     versionText_ = fmt::Text(header[0], 12);
     std::string* paths[4] = {&inputPath_, &reportPath_, &plotPath_, &monitorPath_};
     for (std::string* path : paths) {
-        if (!readLine(in, line) || trimRight(line).empty()) {
+        if (!readLine(in, line)) {
             std::cerr << " PLEASE CREATE AN INPUT DATA FILE AND SAVE IT\n"
                       << " BEFORE COMPUTATION.  TRY IT AGAIN!\n";
             return false;

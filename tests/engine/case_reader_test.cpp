@@ -192,6 +192,15 @@ TEST_F(CaseReader, NoSoilRecordWithoutGeneratedPressureOrCurves) {
     EXPECT_EQ(plot().substr(0, 3), " 0\n");
 }
 
+TEST_F(CaseReader, NegativeEarthPressureCodeMeansNone) {
+    CaseBuilder b;
+    b.kep = -1;
+    const std::string report = run(b.str());
+    EXPECT_TRUE(contains(report, "      GENERATE EARTH PRESSURE INTERNALLY                 =  0"));
+    EXPECT_TRUE(report.ends_with("     END OF ANALYSIS\n")) << report;
+    EXPECT_EQ(plot().substr(0, 3), " 0\n");
+}
+
 // Writes a generated pressure table of `rows` rows, 1 inch apart.
 struct FakePressureGenerator {
     int rows;
@@ -207,7 +216,7 @@ TEST_F(CaseReader, GeneratedTableEchoesEveryStrideRowAndTheLast) {
     b.kep = 2;
     b.soil = {"120 12 24 0 0 1 1 0", "0 0 0 0 0 0", "0", "1", "4 480", "0.07 0.0 30 0.0 90 0.3",
               "0.07 0.0 30 0.0 90 0.3"};
-    for (auto [units, stride] : {std::pair{1, 6}, std::pair{2, 4}}) {
+    for (auto [units, stride] : {std::pair{1, 6}, std::pair{2, 4}, std::pair{3, 6}}) {
         b.units = units;
         EngineRun engine;
         engine.generators.earthPressure = FakePressureGenerator{120};
