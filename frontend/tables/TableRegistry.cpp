@@ -30,14 +30,17 @@ TGridTable* TableRegistry::Find(int identifier) const {
     return nullptr;
 }
 
+// The registries are never destroyed: a table with static storage (the main
+// window's, say) unregisters itself at exit, after any function-local static
+// made later would already be gone.
 TableRegistry& GridTableRegistry() {
-    static TableRegistry registry;
-    return registry;
+    static TableRegistry* const registry = new TableRegistry;
+    return *registry;
 }
 
 TableRegistry& ChartTableRegistry() {
-    static TableRegistry registry;
-    return registry;
+    static TableRegistry* const registry = new TableRegistry;
+    return *registry;
 }
 
 }  // namespace torven::tables

@@ -169,7 +169,11 @@ void ReadDataSet(TWordReader& in, TProgramData& p, const FileLayout& layout, boo
         p.UseUserPressure = pressures.RowCount() > 0;
     }
     if (p.KEP >= 2 || p.KPY == 2) ReadSoilRecord(in, p, layout, longTerm);
-    if (p.UseUserPY) ReadPYCurves(in, p.Table(tbl::kPYCurves), layout);
+    if (p.UseUserPY) {
+        ReadPYCurves(in, p.Table(tbl::kPYCurves), layout);
+        // KPY = 1 with no curve sets: the option goes off rather than padding the table.
+        p.UseUserPY = p.Table(tbl::kPYCurves).RowCount() > 0;
+    }
     if (p.UseMEI) ReadMEICurves(in, p.Table(tbl::kMEICurves));
 }
 

@@ -18,7 +18,8 @@ std::unique_ptr<TProgramData> OpenProject(tables::TableSet& tables, const fs::pa
     if (project->NumStages == 1) return project;
     try {
         SplitStagedFile(*project, file);
-        // Stage files cut from an older file are in its layout.
+        // Stage files cut from an older file are in its layout: the layout the
+        // file was read in, which is the extension's unless the user chose another.
         if (variant != kCurrentVariant) ConvertStageFiles(*project, StageLayoutOfVariant(variant));
     } catch (const FileError& error) {
         project->Callbacks().Inform(error.what());

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
+
 #include "frontend/tables/TGridTableChart.h"
 #include "frontend/tables/TTableColumn.h"
 #include "frontend/tables/TableRegistry.h"
@@ -165,6 +168,19 @@ TEST(TableRegistry, DestroyedTablesLeaveTheRegistry) {
         EXPECT_EQ(GridTableRegistry().Find(identifier), &table);
     }
     EXPECT_EQ(GridTableRegistry().Find(identifier), nullptr);
+}
+
+// Found by fuzzing: a table with static storage that is set up before the
+// registry's first use was unregistered from a registry already destroyed.
+TEST(TableRegistryDeathTest, ATableWithStaticStorageOutlivesNoRegistry) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            static std::optional<TGridTable> table;
+            table.emplace();
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST(NestedTables, TemplatesFollowTheChoiceListAndMissingOnesGiveEmptyTables) {

@@ -108,6 +108,19 @@ TEST_F(ProjectTest, SwitchedOffOptionsReopenAtTheirMinimumRows) {
     EXPECT_FALSE(project->UseConcLoads);
 }
 
+TEST_F(ProjectTest, UserCurvesWithoutCurveSetsReopenSwitchedOff) {
+    torven::test::TempDir dir;
+    const auto file = dir.Write("wall.tv5d",
+                                "Wall\n1 0\t1\t0\t0\t1 0 1 0 0\n10 6\t10\t1E-5\t60\t12\n0\t10\t1\t1E8\n0\n0\n0\n");
+    Open(file);
+    ASSERT_TRUE(messages.empty()) << messages.front();
+    EXPECT_FALSE(project->UseUserPY);
+    // Saving again must not invent curve sets the file never had.
+    project->WriteInputFile();
+    const std::string written = torven::test::ReadText(file);
+    EXPECT_NE(written.find("\r\n1 0\t1\t0\t0\t0 0 1 0 0\r\n"), std::string::npos) << written;
+}
+
 TEST_F(ProjectTest, WithoutASoilRecordTheWidthComesFromTheWallRecord) {
     torven::test::TempDir dir;
     project->GenPY = false;
