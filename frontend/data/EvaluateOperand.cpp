@@ -26,8 +26,10 @@ long double Factorial(long double x) {
     return x < 0 ? -product : product;
 }
 
-// "$" and one to eight hexadecimal digits, read as a 32-bit integer.
+// "$" and hexadecimal digits, read as a 32-bit integer: at most eight
+// significant digits, leading zeros aside.
 long double Hexadecimal(std::string_view digits) {
+    while (digits.size() > 8 && digits.front() == '0') digits.remove_prefix(1);
     if (digits.empty() || digits.size() > 8) Fail(kInvalidHex);
     std::uint32_t value = 0;
     for (char c : digits) {

@@ -37,8 +37,9 @@ void TIntColumn::SetText(int row, std::string_view text) {
     if (editing && std::fabs(value - std::trunc(value)) > 1e-10L) {
         throw data::AssignError("Entry must be an integer.");
     }
+    // The limits hold for the value as typed, before it is rounded.
+    if (editing && (value < minValue_ || value > maxValue_)) OutsideLimits(minValue_, maxValue_);
     const long double rounded = std::nearbyint(value);  // halves to even
-    if (editing && (rounded < minValue_ || rounded > maxValue_)) OutsideLimits(minValue_, maxValue_);
     // Whatever the limits, a cell holds a 32-bit integer.
     if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max()) {
         OutsideLimits(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());

@@ -56,6 +56,7 @@ TEST(Evaluate, TypedTextsGiveTheirValuesOrTheirMessages) {
         {"$FF", 255},
         {"$1f", 31},
         {"$FFFFFFFF", -1},
+        {"$00000000ff", 255},
         {"PI", kPi},
         {"-pi", -kPi},
         {"e", std::numbers::e_v<long double>},

@@ -58,6 +58,7 @@ TEST(CellRules, TypedTextWhileTheEditWindowIsOpen) {
         {1, "", evaluator + "entry cannot be blank"},
         {1, "2*5", "stored 10"},
         {1, "7+1e-12", "stored 7"},
+        {1, "10+1e-12", "Entry must be between 0 and 10."},
         {0, "2.5", "Value must be an integer."},
         {0, "1e10", "Value must be an integer."},
         {0, "3", "stored 3"},
