@@ -4,6 +4,7 @@
 
 #include "frontend/data/project/DataSetReader.h"
 #include "frontend/data/project/FileLayout.h"
+#include "frontend/data/project/StageFiles.h"
 #include "frontend/data/project/TProgramData.h"
 #include "frontend/data/project/TWordReader.h"
 #include "frontend/data/project/TextFile.h"
@@ -64,7 +65,9 @@ std::optional<std::string> ReadInputFile(TProgramData& p, const std::filesystem:
 std::optional<std::string> ReadStageFile(TProgramData& p, const std::filesystem::path& file) {
     const auto failure = Trapped([&] {
         TWordReader in = TWordReader::Create(file);
-        p.Title = in.ReadLine();
+        // Stages 2 to 5 carry a stage caption, not the project's title.
+        std::string title = in.ReadLine();
+        if (!title.starts_with(kStageTitle)) p.Title = std::move(title);
         ReadDataSet(in, p, StageLayout(p.HasMEICount, p.HasTiebackCount), false);
         // A stage file ends with its stage number, so this is never 9 there.
         p.LongTermCode = in.ReadInteger();

@@ -35,10 +35,12 @@ void TProgramData::WriteInputFile() {
 }
 
 void TProgramData::WriteStageFile() {
-    // The layout flags stay: a conversion of older stage files sets them
-    // for each stage it reads.
     SaveTextFile(StageFileName, StageFileText(*this));
     SetModified(false);
+    // What was just written is in the current layout, and is read back so; a
+    // conversion of older stage files sets the flags again for each stage it reads.
+    HasMEICount = true;
+    HasTiebackCount = true;
 }
 
 }  // namespace torven::data

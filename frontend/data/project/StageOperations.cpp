@@ -77,6 +77,9 @@ void ChangeStageCount(TProgramData& p, int count) {
         return;
     }
     if (count != previous) {
+        // From one stage every stage starts as a copy of the single data set,
+        // never from stage files another project left under this name.
+        if (previous == 1) DeleteStageFiles(p.FileName, 1, kMaxStages);
         const int shown = p.CurrentStage;
         // A stage without a file takes the data of the stage before it.
         for (int stage = 1; stage <= count; ++stage) {

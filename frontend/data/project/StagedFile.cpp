@@ -47,6 +47,8 @@ void TProgramData::AssembleStagedFile(const fs::path& target, const fs::path& so
         fs::rename(from, to, error);
         if (error) throw FileError("Cannot move " + from.string() + " to " + to.string() + ": " + error.message());
     }
+    // Higher stages left under the target's name belong to another project.
+    DeleteStageFiles(target, NumStages + 1, kMaxStages);
 }
 
 void SplitStagedFile(TProgramData& p, const fs::path& stagedFile) {

@@ -128,6 +128,43 @@ TEST_F(StageTest, AStagedFileIsTheStageFilesInOrderAndOpensIntoThemAgain) {
     EXPECT_EQ(StiffnessShown(), 3e9L);
 }
 
+TEST_F(StageTest, TheProjectTitleStaysWhileLaterStagesAreShown) {
+    ChangeStageCount(*project, 3);
+    SwitchStage(*project, 2);
+    EXPECT_EQ(project->Title, "Staged wall");
+    ChangeStageCount(*project, 1);
+    SaveProject(*project);
+    EXPECT_EQ(SplitLines(ReadText(File("wall.tv5d"))).front(), "Staged wall");
+}
+
+TEST_F(StageTest, StagesFromAnOlderSingleFileReadBackInTheCurrentLayout) {
+    // Nine control values and five wall values: the layout of a .tv4d file.
+    const fs::path old = dir.Write("old.tv4d",
+                                   "Old wall\n1 0\t1\t0\t1\t0 0 1 0\n60 6\t10\t0.0001\t120\n"
+                                   "0\t60\t1\t5E9\n0\n0\n2\n0\t0\n120\t10\n0\n");
+    Open(old, 2);
+    ASSERT_TRUE(messages.empty()) << messages.front();
+    ChangeStageCount(*project, 3);
+    SwitchStage(*project, 2);
+    SwitchStage(*project, 1);
+    EXPECT_EQ(project->NumIncrements, 60);
+    EXPECT_EQ(StiffnessShown(), 5e9L);
+    EXPECT_EQ(project->Title, "Old wall");
+}
+
+TEST_F(StageTest, StageFilesLeftByAnotherProjectAreNotTakenOver) {
+    const std::string other = "Other\r\n1 0\t1\t0\t2\t2 0 2 0 0\r\n10 6\t10\t1E-5\t0\t12\r\n";
+    for (int n : {1, 4}) dir.Write("wall.st" + std::to_string(n), other + std::to_string(n) + "\r\n");
+    dir.Write("other.st5", other + "5\r\n");
+    ChangeStageCount(*project, 2);
+    EXPECT_EQ(SplitLines(ReadText(Stage(1))).front(), "Staged wall");
+    EXPECT_EQ(StiffnessShown(), 5e9L);
+    EXPECT_FALSE(fs::exists(Stage(4)));
+
+    SaveProjectAs(*project, File("other.tv5d"));
+    EXPECT_FALSE(fs::exists(Stage(5, "other.tv5d")));
+}
+
 TEST_F(StageTest, SaveAsMovesTheStageFilesAndLeavesTheOldDataFile) {
     ChangeStageCount(*project, 2);
     SaveProject(*project);
